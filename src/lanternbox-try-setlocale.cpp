@@ -1,0 +1,56 @@
+// lanternbox-try-setlocale: tell by the exit status alone whether the C library
+// can switch every locale category to LOCALE, or to the environment's locale.
+
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <getopt.h>
+
+[[noreturn]] static void print_usage_and_exit(int status)
+{
+	std::fprintf(status == 0 ? stdout : stderr, "Usage: %s [LOCALE]\n",
+		     program_invocation_short_name);
+	std::exit(status);
+}
+
+int main(int argc, char *argv[])
+{
+	// A kernel before Linux 5.18 lets a program start with no argv[0]; the
+	// option parser would then read past the end of the argument vector.
+	if (argc < 1)
+		print_usage_and_exit(2);
+
+	// There are no short options, so "-h" is an error like any other. The
+	// option string has no leading '+', '-' or ':': the parser permutes, so
+	// --help counts after the operand too, and it words its own diagnostics.
+	// Every option ends the run, so only the first one found matters.
+	static const option longopts[] = {
+		{"help", no_argument, nullptr, 1},
+		{nullptr, 0, nullptr, 0},
+	};
+	switch (getopt_long(argc, argv, "", longopts, nullptr)) {
+	case -1:
+		break;
+	case 1:
+		print_usage_and_exit(0);
+	default:
+		print_usage_and_exit(2);
+	}
+
+	const int n = argc - optind;
+	if (n > 1)
+		print_usage_and_exit(2);
+
+	// The empty name asks the C library to take the locale from LC_ALL, the
+	// category variables and LANG, so this program reads none of them.
+	const char *locale = n == 1 ? argv[optind] : "";
+	if (std::setlocale(LC_ALL, locale) != nullptr)
+		return 0;
+
+	// The failed call left its reason in errno; nothing may run in between.
+	std::fprintf(stderr, "setlocale \"%s\": %s\n", locale, std::strerror(errno));
+	return 1;
+}
