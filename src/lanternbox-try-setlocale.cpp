@@ -11,8 +11,11 @@
 
 [[noreturn]] static void print_usage_and_exit(int status)
 {
-	std::fprintf(status == 0 ? stdout : stderr, "Usage: %s [LOCALE]\n",
-		     program_invocation_short_name);
+	// The status is the answer; a failed write must not change it, here or
+	// below.
+	(void)std::fprintf(status == 0 ? stdout : stderr,
+			   "Usage: %s [LOCALE]\n",
+			   program_invocation_short_name);
 	std::exit(status);
 }
 
@@ -23,13 +26,13 @@ int main(int argc, char *argv[])
 	if (argc < 1)
 		print_usage_and_exit(2);
 
-	// There are no short options, so "-h" is an error like any other. The
-	// option string has no leading '+', '-' or ':': the parser permutes, so
-	// --help counts after the operand too, and it words its own diagnostics.
-	// Every option ends the run, so only the first one found matters.
+	// There are no short options, so "-h" is an error like any other. With
+	// no leading '+', '-' or ':' in the option string, the parser permutes
+	// (--help counts after the operand too) and words its own diagnostics.
+	// Every option ends the run: only the first one found matters.
 	static const option longopts[] = {
-		{"help", no_argument, nullptr, 1},
-		{nullptr, 0, nullptr, 0},
+		{ "help", no_argument, nullptr, 1 },
+		{ nullptr, 0, nullptr, 0 },
 	};
 	switch (getopt_long(argc, argv, "", longopts, nullptr)) {
 	case -1:
@@ -51,6 +54,7 @@ int main(int argc, char *argv[])
 		return 0;
 
 	// The failed call left its reason in errno; nothing may run in between.
-	std::fprintf(stderr, "setlocale \"%s\": %s\n", locale, std::strerror(errno));
+	(void)std::fprintf(stderr, "setlocale \"%s\": %s\n", locale,
+			   std::strerror(errno));
 	return 1;
 }
