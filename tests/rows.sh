@@ -11,6 +11,9 @@ row accepted/posix                  0 '' '' -- POSIX
 row accepted/c-utf8                 0 '' '' -- C.UTF-8
 row accepted/compiled-locale        0 '' '' LOCPATH="$locales" -- en_ZZ.UTF-8
 row accepted/after-separator        0 '' '' -- -- C
+# What setlocale(LC_ALL, NULL) reports for mixed categories: valid for all of
+# them at once, and for no single one.
+row accepted/composite-name         0 '' '' -- "LC_CTYPE=C.UTF-8;LC_NUMERIC=C;LC_TIME=C;LC_COLLATE=C;LC_MONETARY=C;LC_MESSAGES=C;LC_PAPER=C;LC_NAME=C;LC_ADDRESS=C;LC_TELEPHONE=C;LC_MEASUREMENT=C;LC_IDENTIFICATION=C"
 
 # Refused: one line quoting the name exactly as given, status 1.
 row refused/missing-locale          1 '' $'setlocale "zz_ZZ.UTF-8": No such file or directory\n' -- zz_ZZ.UTF-8
@@ -18,11 +21,15 @@ row refused/without-locpath         1 '' $'setlocale "en_ZZ.UTF-8": No such file
 row refused/lone-dash-is-a-name     1 '' $'setlocale "-": No such file or directory\n' -- -
 row refused/help-after-separator    1 '' $'setlocale "--help": No such file or directory\n' -- -- --help
 row refused/dash-name-after-separator 1 '' $'setlocale "-x": No such file or directory\n' -- -- -x
+row refused/separator-after-separator 1 '' $'setlocale "--": No such file or directory\n' -- -- --
 row refused/percent-signs-verbatim  1 '' $'setlocale "%s%n%%": No such file or directory\n' -- '%s%n%%'
 row refused/invalid-utf8-verbatim   1 '' $'setlocale "\xff\xfe\xc3(": No such file or directory\n' -- $'\xff\xfe\xc3('
 row refused/newline-verbatim        1 '' $'setlocale "a\nb": No such file or directory\n' -- $'a\nb'
 row refused/escapes-verbatim        1 '' $'setlocale "\e[2J\e[31m\a": No such file or directory\n' -- $'\e[2J\e[31m\a'
 row refused/overlong-name           1 '' "setlocale \"$long\": Invalid argument"$'\n' -- "$long"
+# The reason stays the C library's own words even where the environment
+# names a locale whose messages it has translated.
+row refused/reason-untranslated     1 '' $'setlocale "zz_ZZ.UTF-8": No such file or directory\n' LOCPATH="$locales" LANG=en_ZZ.UTF-8 LANGUAGE=de -- zz_ZZ.UTF-8
 row refused/stderr-full             1 '' '' stderr=full -- zz_ZZ.UTF-8
 row refused/stderr-closed           1 '' '' stderr=closed -- zz_ZZ.UTF-8
 
@@ -56,7 +63,7 @@ row usage/unknown-long-option       2 '' "$any_line$usage" -- --version
 row usage/help-with-argument        2 '' "$any_line$usage" -- --help=yes
 row usage/bad-option-before-help    2 '' "$any_line$usage" -- -x --help
 row usage/bad-option-after-operand  2 '' "$any_line$usage" -- C -x
-row usage/two-operands              2 '' "$usage" -- C POSIX
+row usage/two-operands              2 '' "$usage" LANG=zz_ZZ.UTF-8 -- C POSIX
 row usage/operand-after-separator   2 '' "$usage" -- C -- POSIX
 row usage/thirty-thousand-operands  2 '' "$usage" -- $(seq 30000)
 row usage/named-by-link             2 '' $'Usage: other-name [LOCALE]\n' via=other-name -- C POSIX
