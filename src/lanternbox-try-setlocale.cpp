@@ -50,11 +50,15 @@ int main(int argc, char *argv[])
 	// The empty name asks the C library to take the locale from LC_ALL, the
 	// category variables and LANG, so this program reads none of them.
 	const char *locale = n == 1 ? argv[optind] : "";
+	errno = 0;
 	if (std::setlocale(LC_ALL, locale) != nullptr)
 		return 0;
 
 	// The failed call left its reason in errno; nothing may run in between.
+	// It leaves none when it refuses data whose codeset is not the one that
+	// the name gives: then the name does not fit the data found for it.
+	const int error = errno != 0 ? errno : EINVAL;
 	(void)std::fprintf(stderr, "setlocale \"%s\": %s\n", locale,
-			   std::strerror(errno));
+			   std::strerror(error));
 	return 1;
 }
