@@ -12,7 +12,7 @@
 // Other C libraries accept any locale name at all (musl does), so there the
 // answer would mean nothing.
 #ifndef __GLIBC__
-#error "lanternbox-try-setlocale needs the GNU C library: others accept any locale name"
+#error "needs the GNU C library: others accept any locale name"
 #endif
 
 [[noreturn]] static void print_usage_and_exit(int status)
