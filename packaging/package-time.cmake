@@ -1,0 +1,11 @@
+# Read by cpack before it makes a package. Every time stamp in the .deb is
+# SOURCE_DATE_EPOCH from the environment or else, as Debian's own tools take
+# it, the time of the release's entry in the changelog: the same sources
+# then make the same package, wherever and whenever they are built.
+if(CPACK_GENERATOR STREQUAL "DEB" AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  execute_process(
+    COMMAND dpkg-parsechangelog -l "${CPACK_LANTERNBOX_CHANGELOG}" -S Timestamp
+    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+  set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
+endif()
