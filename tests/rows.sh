@@ -1,5 +1,6 @@
 # The cases, one row each; run-row describes the columns and settings.
-# shellcheck shell=bash disable=SC2034
+# The driver sources this file and gives it $locales and $any_line.
+# shellcheck shell=bash disable=SC2154
 
 usage=$'Usage: lanternbox-try-setlocale [LOCALE]\n'
 # 100,000 bytes: far past the C library's limit on a locale name.
