@@ -68,6 +68,9 @@ row usage/unknown-long-option       2 '' "$any_line$usage" -- --version
 row usage/help-with-argument        2 '' "$any_line$usage" -- --help=yes
 row usage/bad-option-before-help    2 '' "$any_line$usage" -- -x --help
 row usage/bad-option-after-operand  2 '' "$any_line$usage" -- C -x
+# With POSIXLY_CORRECT the parser stops at the first operand: --help after
+# it is a second operand.
+row usage/help-after-operand-posixly 2 '' "$usage" POSIXLY_CORRECT=1 -- C --help
 row usage/two-operands              2 '' "$usage" LANG=zz_ZZ.UTF-8 -- C POSIX
 row usage/operand-after-separator   2 '' "$usage" -- C -- POSIX
 row usage/thirty-thousand-operands  2 '' "$usage" -- $(seq 30000)
