@@ -1,5 +1,5 @@
 # The cases, one row each; run-row describes the columns and settings.
-# The driver sources this file and gives it $locales and $any_line.
+# The driver sources this file and gives it $locales, $any_line and $or.
 # shellcheck shell=bash disable=SC2154
 
 usage=$'Usage: lanternbox-try-setlocale [LOCALE]\n'
@@ -29,8 +29,7 @@ row refused/newline-verbatim        1 '' $'setlocale "a\nb": No such file or dir
 row refused/escapes-verbatim        1 '' $'setlocale "\e[2J\e[31m\a": No such file or directory\n' -- $'\e[2J\e[31m\a'
 # The C library refuses data of another codeset than the name's: glibc 2.36
 # without saying why (the name does not fit the data), 2.41 calls it missing.
-mismatch=$'setlocale "%s": Invalid argument\n'"$or"$'setlocale "%s": No such file or directory\n'
-row refused/codeset-mismatch        1 '' "${mismatch//%s/en_ZZ.ISO-8859-1}" LOCPATH="$locales" -- en_ZZ.ISO-8859-1
+row refused/codeset-mismatch        1 '' $'setlocale "en_ZZ.ISO-8859-1": Invalid argument\n'"$or"$'setlocale "en_ZZ.ISO-8859-1": No such file or directory\n' LOCPATH="$locales" -- en_ZZ.ISO-8859-1
 row refused/overlong-name           1 '' "setlocale \"$long\": Invalid argument"$'\n' -- "$long"
 # The reason stays the C library's own words even where the environment
 # names a locale whose messages it has translated.
@@ -45,7 +44,7 @@ row environment/lang-accepted       0 '' '' LOCPATH="$locales" LANG=en_ZZ.UTF-8 
 row environment/lang-refused        1 '' $'setlocale "": No such file or directory\n' LANG=zz_ZZ.UTF-8 --
 row environment/lc-all-over-lang    0 '' '' LOCPATH="$locales" LC_ALL=en_ZZ.UTF-8 LANG=zz_ZZ.UTF-8 --
 row environment/lc-all-refused      1 '' $'setlocale "": No such file or directory\n' LOCPATH="$locales" LC_ALL=zz_ZZ.UTF-8 LANG=en_ZZ.UTF-8 --
-row environment/lc-all-codeset-mismatch 1 '' "${mismatch//%s/}" LOCPATH="$locales" LC_ALL=en_ZZ.ISO-8859-1 --
+row environment/lc-all-codeset-mismatch 1 '' $'setlocale "": Invalid argument\n'"$or"$'setlocale "": No such file or directory\n' LOCPATH="$locales" LC_ALL=en_ZZ.ISO-8859-1 --
 row environment/lc-all-over-category 0 '' '' LOCPATH="$locales" LC_ALL=en_ZZ.UTF-8 LC_MESSAGES=zz_ZZ.UTF-8 --
 row environment/category-over-lang  1 '' $'setlocale "": No such file or directory\n' LOCPATH="$locales" LC_MESSAGES=zz_ZZ.UTF-8 LANG=en_ZZ.UTF-8 --
 row environment/empty-name          1 '' $'setlocale "": No such file or directory\n' LANG=zz_ZZ.UTF-8 -- ''
