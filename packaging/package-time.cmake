@@ -5,7 +5,9 @@
 if(CPACK_GENERATOR STREQUAL "DEB" AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(
     COMMAND dpkg-parsechangelog -l "${CPACK_LANTERNBOX_CHANGELOG}" -S Timestamp
-    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
-    COMMAND_ERROR_IS_FATAL ANY)
+    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+  if(failed OR NOT epoch MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "dpkg-parsechangelog gave no time stamp for ${CPACK_LANTERNBOX_CHANGELOG}: ${failed}")
+  endif()
   set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
 endif()
