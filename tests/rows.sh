@@ -30,6 +30,9 @@ row refused/escapes-verbatim        1 '' $'setlocale "\e[2J\e[31m\a": No such fi
 # The C library refuses data of another codeset than the name's: glibc 2.36
 # without saying why (the name does not fit the data), 2.41 calls it missing.
 row refused/codeset-mismatch        1 '' $'setlocale "en_ZZ.ISO-8859-1": Invalid argument\n'"$or"$'setlocale "en_ZZ.ISO-8859-1": No such file or directory\n' LOCPATH="$locales" -- en_ZZ.ISO-8859-1
+# Where the C library refuses without a reason, the probe gives Invalid
+# argument: neither another guess nor the errno that the process started with.
+row refused/no-reason-given         1 '' $'setlocale "C": Invalid argument\n' setlocale=refuses -- C
 row refused/overlong-name           1 '' "setlocale \"$long\": Invalid argument"$'\n' -- "$long"
 # The reason stays the C library's own words even where the environment
 # names a locale whose messages it has translated.
@@ -45,6 +48,7 @@ row environment/lang-refused        1 '' $'setlocale "": No such file or directo
 row environment/lc-all-over-lang    0 '' '' LOCPATH="$locales" LC_ALL=en_ZZ.UTF-8 LANG=zz_ZZ.UTF-8 --
 row environment/lc-all-refused      1 '' $'setlocale "": No such file or directory\n' LOCPATH="$locales" LC_ALL=zz_ZZ.UTF-8 LANG=en_ZZ.UTF-8 --
 row environment/lc-all-codeset-mismatch 1 '' $'setlocale "": Invalid argument\n'"$or"$'setlocale "": No such file or directory\n' LOCPATH="$locales" LC_ALL=en_ZZ.ISO-8859-1 --
+row environment/no-reason-given     1 '' $'setlocale "": Invalid argument\n' setlocale=refuses --
 row environment/lc-all-over-category 0 '' '' LOCPATH="$locales" LC_ALL=en_ZZ.UTF-8 LC_MESSAGES=zz_ZZ.UTF-8 --
 row environment/category-over-lang  1 '' $'setlocale "": No such file or directory\n' LOCPATH="$locales" LC_MESSAGES=zz_ZZ.UTF-8 LANG=en_ZZ.UTF-8 --
 row environment/empty-name          1 '' $'setlocale "": No such file or directory\n' LANG=zz_ZZ.UTF-8 -- ''
