@@ -11,3 +11,15 @@ if(CPACK_GENERATOR STREQUAL "DEB" AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   endif()
   set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
 endif()
+
+# dpkg-shlibdeps takes the package's Depends from the C library of the
+# package's architecture: without it, it fails, or for armel silently reads
+# armhf's.
+if(CPACK_GENERATOR STREQUAL "DEB")
+  set(arch "${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}")
+  execute_process(COMMAND dpkg-query -W "-f=\${Status}" "libc6:${arch}"
+    OUTPUT_VARIABLE status ERROR_QUIET)
+  if(NOT status MATCHES "ok installed$")
+    message(FATAL_ERROR "A package for ${arch} needs the ${arch} C library: dpkg --add-architecture ${arch}, then apt-get update and apt-get install libc6:${arch}.")
+  endif()
+endif()
