@@ -14,12 +14,17 @@ endif()
 
 # dpkg-shlibdeps takes the package's Depends from the C library of the
 # package's architecture: without it, it fails, or for armel silently reads
-# armhf's.
+# armhf's. Where a release has no libc6:ARCH (Debian 11 keeps only its LTS
+# architectures), a symbols file of the cross compiler's C library,
+# /etc/dpkg/symbols/libc6-ARCH-cross.symbols, can stand in: dpkg-shlibdeps
+# then finds that library through LD_LIBRARY_PATH.
 if(CPACK_GENERATOR STREQUAL "DEB")
   set(arch "${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}")
   execute_process(COMMAND dpkg-query -W "-f=\${Status}" "libc6:${arch}"
     OUTPUT_VARIABLE status ERROR_QUIET)
-  if(NOT status MATCHES "ok installed$")
+  if(EXISTS "/etc/dpkg/symbols/libc6-${arch}-cross.symbols")
+    set(ENV{LD_LIBRARY_PATH} "/usr/${CPACK_LANTERNBOX_TRIPLET}/lib")
+  elseif(NOT status MATCHES "ok installed$")
     message(FATAL_ERROR "A package for ${arch} needs the ${arch} C library: dpkg --add-architecture ${arch}, then apt-get update and apt-get install libc6:${arch}.")
   endif()
 endif()
