@@ -1,30 +1,42 @@
 # Cross-builds with one of Debian's GNU cross compilers (g++-TRIPLET) for the
-# target that LANTERNBOX_TRIPLET names, as dpkg-architecture -a ARCH
-# -qDEB_HOST_GNU_TYPE prints it, and runs what it built, the tests included,
-# under qemu-user, which needs no binfmt_misc registration when it is named
-# as the emulator:
+# architecture whose triplet LANTERNBOX_TRIPLET names, one of the table
+# architectures at the top of the tree, and runs what it built, the tests
+# included, under that architecture's qemu-user, which needs no binfmt_misc
+# registration when it is named as the emulator:
 #
-#   cmake -S . -B build-s390x -DCMAKE_TOOLCHAIN_FILE=cmake/linux-gnu.cmake \
-#     -DLANTERNBOX_TRIPLET=s390x-linux-gnu
+#   cmake -S . -B build-ARCH -DCMAKE_TOOLCHAIN_FILE=cmake/linux-gnu.cmake \
+#     -DLANTERNBOX_TRIPLET=TRIPLET
 set(CMAKE_SYSTEM_NAME Linux)
 # try_compile() reads this file again, in a project of its own.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES LANTERNBOX_TRIPLET)
-if(NOT LANTERNBOX_TRIPLET MATCHES "^[a-z0-9_]+-linux-gnu[a-z0-9]*$")
-  message(FATAL_ERROR "Name the target's triplet, as dpkg-architecture -a ARCH -qDEB_HOST_GNU_TYPE prints it: -DLANTERNBOX_TRIPLET=s390x-linux-gnu, for one (given: '${LANTERNBOX_TRIPLET}').")
+
+# The table's first line that is not a comment names its columns.
+set(table "${CMAKE_CURRENT_LIST_DIR}/../architectures")
+get_filename_component(table "${table}" ABSOLUTE)
+if(EXISTS "${table}")
+  file(STRINGS "${table}" rows REGEX "^[^#]")
+endif()
+list(POP_FRONT rows head)
+string(REGEX MATCHALL "[^ \t]+" head "${head}")
+list(FIND head triplet triplet_at)
+list(FIND head qemu qemu_at)
+if(NOT rows OR triplet_at LESS 0 OR qemu_at LESS 0)
+  message(FATAL_ERROR "${table} is no table of architectures with triplet and qemu columns.")
+endif()
+set(qemu)
+foreach(row IN LISTS rows)
+  string(REGEX MATCHALL "[^ \t]+" row "${row}")
+  list(GET row ${triplet_at} triplet)
+  if(triplet STREQUAL "${LANTERNBOX_TRIPLET}")
+    list(GET row ${qemu_at} qemu)
+  endif()
+endforeach()
+if(NOT qemu)
+  message(FATAL_ERROR "${table} has no row for the triplet '${LANTERNBOX_TRIPLET}': name one of its triplets with -DLANTERNBOX_TRIPLET=, or add the architecture's row.")
 endif()
 set(triplet ${LANTERNBOX_TRIPLET})
 string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR ${triplet})
 
-# qemu's names differ from the triplets' first word for these alone.
-if(triplet MATCHES "^i[3-6]86-")
-  set(qemu qemu-i386)
-elseif(triplet MATCHES "^powerpc64le-")
-  set(qemu qemu-ppc64le)
-elseif(triplet MATCHES "^arm")
-  set(qemu qemu-arm)
-else()
-  set(qemu qemu-${CMAKE_SYSTEM_PROCESSOR})
-endif()
 foreach(tool CC:${triplet}-gcc:gcc-${triplet} CXX:${triplet}-g++:g++-${triplet} QEMU:${qemu}:qemu-user)
   string(REPLACE ":" ";" tool ${tool})
   list(GET tool 0 variable)

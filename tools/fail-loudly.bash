@@ -3,7 +3,7 @@
 # and such a line, and a missing tool is named with its package before any
 # work is done.
 #
-#   . tools/fail-loudly NAME
+#   . tools/fail-loudly.bash NAME
 #
 # The script sets $step as it goes (setup at first), calls fail CAUSE for a
 # failure that it finds itself and needs COMMAND:PACKAGE... for its tools,

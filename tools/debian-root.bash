@@ -1,0 +1,200 @@
+# Sourced, after tools/fail-loudly.bash, by the scripts that make minimal
+# roots of Debian releases with mmdebstrap and run steps in them, so that the
+# roots' options, their clean environment, the build in them and the causes
+# of a failure are the same in each.
+#
+#   . tools/debian-root.bash
+#
+# Needs root and mmdebstrap. Reads the tables architectures and releases
+# (tools/tables.bash). Gives:
+#   $tmp       a temporary directory, TMPDIR for what runs here (mmdebstrap,
+#              piuparts, lintian make their files there); on exit, whatever
+#              is mounted under it is unmounted and it is removed
+#   $native    the machine's architecture, which its roots have too
+#   root_options  the options of every root: the snapshot's expired Release
+#              files are accepted (their signatures are still checked)
+#   root_options_for VARIABLE [ARCH...]  sets the array VARIABLE to the
+#              options of a root that also has those architectures
+#   in_root    a customize hook's command that runs a bash script in the
+#              root, in a fresh machine's environment
+#   as_script FUNCTION...  writes each function to $tmp/FUNCTION, a script
+#              that runs it with the script's arguments
+#   step_in NAME TEXT COMMAND...  runs the step NAME, its output kept in a
+#              log; on success prints "$release: TEXT", on failure the
+#              failed rows' reasons, the end of the log, and the closing
+#              line with the cause. $release names the release it is about.
+#   versions_agree  fails unless each "version: TOOL VERSION" line of the
+#              last step's log is what the table releases gives $release
+#   build_in RELEASE TARBALL OUT [--no-proc] [OPTION...] ARCH...  the step
+#              that runs packaging/build-in-root, the tarball's own, with
+#              the OPTIONs on TARBALL for the ARCHs, in a root of RELEASE
+#              that has what that needs, and brings the packages out into
+#              OUT; with --no-proc, the root has no /proc mounted, as one
+#              entered by a plain chroot
+# shellcheck shell=bash disable=SC2034,SC2154
+
+[ "$(id -u)" = 0 ] || fail "needs root, for the roots' chroots and mounts"
+needs mmdebstrap:mmdebstrap findmnt:util-linux dpkg:dpkg
+# mmdebstrap's hooks split their paths at white space, and every root's files
+# pass through TMPDIR.
+case ${TMPDIR:-/tmp} in
+*[[:space:]]*) fail "TMPDIR '$TMPDIR' holds white space, which mmdebstrap's hooks cannot take: name another TMPDIR" ;;
+esac
+# mmdebstrap, piuparts and lintian are Perl, which warns into their logs of a
+# caller's locale that the machine lacks: they get one that every Debian
+# system has.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+# shellcheck source=tools/tables.bash
+. tools/tables.bash
+read_table architectures arch || fail "$table_error"
+read_table releases release || fail "$table_error"
+native=$(dpkg --print-architecture)
+tmp=
+cleanup() {
+	# What a step left mounted under a root, deepest first, then the roots.
+	[ -n "$tmp" ] || return 0
+	findmnt -rno TARGET | { grep "^$tmp/" || true; } | sort -r | xargs -r umount -l
+	rm -rf --one-file-system "$tmp"
+}
+tmp=$(mktemp -d)
+export TMPDIR=$tmp
+
+# The registry is a snapshot: the Release files of testing and unstable name
+# a Valid-Until that has passed, which apt would refuse.
+root_options=(--aptopt='Acquire::Check-Valid-Until "false"')
+# A second architecture needs the release's own suites alone: Debian 11's
+# security suite lacks some architectures' indexes, and its C library is a
+# newer build than the release's, where every architecture's must be the
+# same. A hook's "$1" is the root, for mmdebstrap to expand.
+root_options_for() {
+	local -n into=$1
+	shift
+	into=("${root_options[@]}")
+	[ $# -gt 0 ] || return 0
+	local IFS=,
+	# shellcheck disable=SC2016
+	into+=(--architectures="$native,$*"
+		--setup-hook='sed -i "/-security/d" "$1/etc/apt/sources.list"')
+}
+# shellcheck disable=SC2016
+in_root='chroot "$1" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive bash'
+
+as_script() {
+	local function
+	for function; do
+		{
+			declare -f "$function"
+			echo "$function \"\$@\""
+		} >"$tmp/$function"
+	done
+}
+
+# cause: why the step whose output is in $log failed, in one phrase.
+cause() {
+	local failed
+	failed=$(sed -n '/The following tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \(.*\) ([A-Za-z ]*)$/\1/p' "$log")
+	if grep -Eq 'Temporary failure resolving|Could not resolve|Network is unreachable|Could not connect|Connection (failed|timed out|refused)' "$log"; then
+		echo "the package registry could not be reached"
+	elif grep -q " $release Release' does not have a Release file" "$log"; then
+		echo "the package registry has no release $release"
+	elif grep -q 'Release file for .* is expired' "$log"; then
+		echo "apt refused an expired Release file"
+	elif [ -n "$failed" ]; then
+		echo "tests failed: ${failed//$'\n'/, }"
+	elif grep -q '^E: Unable to locate package ' "$log"; then
+		echo "$release has no package $(sed -n 's/^E: Unable to locate package //p' "$log" | head -n 1)"
+	elif grep -q '^FAIL: ' "$log"; then
+		sed -n 's/^FAIL: //p' "$log" | head -n 1
+	else
+		echo "its command failed; the end of its log is above"
+	fi
+}
+
+log=$tmp/log
+step_in() {
+	step=$1
+	if "${@:3}" >"$log" 2>&1; then
+		echo "$release: $2"
+		return
+	fi
+	{
+		grep -E -A 8 '^FAIL' "$log" | head -n 80
+		echo "--- the end of the step's log:"
+		tail -n 40 "$log"
+	} >&2 || true
+	fail "$(cause)"
+}
+
+versions_agree() {
+	local tool found wanted pair
+	local -A table=([gcc]=${release_gcc[$release]} [cmake]=${release_cmake[$release]}
+		[glibc]=${release_glibc[$release]} [qemu]=${release_qemu[$release]})
+	local IFS=,
+	for pair in ${release_compilers[$release]}; do
+		[ "$pair" = - ] || table[${pair%%=*}]=${pair#*=}
+	done
+	IFS=' '
+	found=$(sed -n 's/^version: //p' "$log")
+	[ -n "$found" ] || fail "the step names no version of its tools"
+	while read -r tool found; do
+		wanted=${table[$tool]--}
+		[ "$wanted" != - ] || fail "$release has $tool $found, of which the table releases says nothing"
+		version_matches "$found" "$wanted" || fail "$release has $tool $found, the table releases says $wanted"
+	done <<<"$found"
+}
+
+build_in() {
+	release=$1
+	local tarball=$2 out=$3
+	shift 3
+	local options=() packages=(cmake g++ make binutils dpkg-dev file) foreign=() bare=false arch
+	local mounts=()
+	while [ $# -gt 0 ]; do
+		case $1 in
+		--no-proc)
+			# shellcheck disable=SC2016
+			mounts=(--skip=chroot/mount/proc
+				--customize-hook='[ ! -e "$1/proc/self" ] || { echo "FAIL: the root has /proc"; exit 1; }')
+			shift
+			continue ;;
+		--bare-first) bare=true ;;
+		--twice) ;;
+		--with) options+=("$1") packages+=("${2/clang++/clang}"); shift ;;
+		*) break ;;
+		esac
+		options+=("$1")
+		shift
+	done
+	# The rows that need more than building does skip without these.
+	$bare || packages+=(locales libc-l10n mandoc man-db)
+	for arch; do
+		known arch "$arch" architectures || fail "$table_error"
+		[ "$arch" != "$native" ] || continue
+		packages+=("g++-${arch_triplet[$arch]}")
+		# Where the release has no C library of the architecture,
+		# build-in-root makes a symbols file stand in for it.
+		if has_c_library "$arch" "$release"; then
+			foreign+=("$arch") packages+=("libc6:$arch")
+		fi
+	done
+	# Every test of another architecture runs under qemu-user.
+	[ "$*" = "$native" ] || packages+=(qemu-user)
+	tar -xOf "$tarball" --wildcards '*/packaging/build-in-root' >"$tmp/build-in-root" ||
+		fail "${tarball##*/} holds no packaging/build-in-root"
+	local root
+	root_options_for root "${foreign[@]}"
+	mkdir -p "$out"
+	# shellcheck disable=SC2016
+	step_in "build in $release" "built, tested and packaged $* from ${tarball##*/}" \
+		mmdebstrap --variant=apt "${root[@]}" "${mounts[@]}" "$release" /dev/null \
+		--include="$(IFS=,; echo "${packages[*]}")" \
+		--customize-hook="upload $tarball /${tarball##*/}" \
+		--customize-hook="upload $tmp/build-in-root /usr/local/bin/build-in-root" \
+		--customize-hook="$in_root /usr/local/bin/build-in-root ${options[*]} /${tarball##*/} $*" \
+		--customize-hook="sync-out /out $out"
+	sed -n 's/^version: /  with /p; s/^suite: /  the suite for /p; s/^installed: /  installed /p; s/^twice: /  /p
+		s/^[0-9]*% tests passed.*/    &/p; s/^\t *\(.*(Skipped)\)$/      \1/p' "$log"
+	step="versions in $release"
+	versions_agree
+}

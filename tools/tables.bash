@@ -1,0 +1,93 @@
+# Sourced by the scripts that need what the tables at the top of the tree,
+# architectures and releases, hold, so that each reads them the same way and
+# none keeps a copy of its own.
+#
+#   . tools/tables.bash
+#   read_table FILE PREFIX
+#
+# read_table reads the table in FILE: the first line that is not a comment
+# names the columns, each further line is a row keyed by its first field.
+# It sets the array PREFIX_names to the keys in the table's order and, for
+# each column, the associative array PREFIX_COLUMN, keyed by them:
+# arch_triplet[s390x], release_glibc[bullseye]. A table that cannot be read,
+# holds no row, has a row of another width than its head or a key twice, is
+# no table: read_table then returns 1, with the reason, which names FILE, in
+# $table_error, for the caller's own closing line.
+#
+#   known PREFIX KEY TABLE   returns 1 unless KEY is a row of the table read
+#                            as PREFIX, with a reason in $table_error that
+#                            names TABLE
+#   has_c_library ARCH RELEASE   whether RELEASE has ARCH's C library: whether
+#                            ARCH's oldest release comes no later than it
+#                            (both tables read, as arch and release)
+#   machine_release VARIABLE   sets VARIABLE to this machine's release, as
+#                            /etc/os-release names it; returns 1 where the
+#                            table read as release lacks it
+#   version_matches VERSION WANTED   whether VERSION is WANTED or begins with
+#                            WANTED and a dot (10.2.1 matches 10.2)
+# shellcheck shell=bash disable=SC2154
+
+table_error=
+read_table() {
+	local file=$1 prefix=$2 line fields columns=() column count=0 i
+	local -n names=${prefix}_names
+	names=()
+	if [ ! -f "$file" ] || [ ! -r "$file" ]; then
+		table_error="cannot read the table $file"
+		return 1
+	fi
+	while IFS= read -r line || [ -n "$line" ]; do
+		case $line in '#'* | '') continue ;; esac
+		read -ra fields <<<"$line"
+		if [ ${#columns[@]} = 0 ]; then
+			columns=("${fields[@]}")
+			for column in "${columns[@]}"; do
+				declare -gA "${prefix}_$column=()"
+			done
+			continue
+		fi
+		count=$((count + 1))
+		if [ ${#fields[@]} != ${#columns[@]} ]; then
+			table_error="$file: the row of ${fields[0]} has ${#fields[@]} fields, the head ${#columns[@]}"
+			return 1
+		fi
+		if [[ " ${names[*]} " = *" ${fields[0]} "* ]]; then
+			table_error="$file: ${fields[0]} has two rows"
+			return 1
+		fi
+		names+=("${fields[0]}")
+		for ((i = 0; i < ${#columns[@]}; i++)); do
+			printf -v "${prefix}_${columns[i]}[${fields[0]}]" %s "${fields[i]}"
+		done
+	done <"$file" || { table_error="cannot read the table $file"; return 1; }
+	[ $count -gt 0 ] || { table_error="the table $file has no rows"; return 1; }
+}
+
+known() {
+	local -n keys=$1_names
+	local key
+	for key in "${keys[@]}"; do
+		[ "$key" != "$2" ] || return 0
+	done
+	table_error="$3 has no row for '$2'"
+	return 1
+}
+
+has_c_library() {
+	local name
+	for name in "${release_names[@]}"; do
+		[ "$name" != "${arch_oldest[$1]}" ] || return 0
+		[ "$name" != "$2" ] || return 1
+	done
+	return 1
+}
+
+machine_release() {
+	local -n into=$1
+	into=$(. /etc/os-release && echo "${VERSION_CODENAME-}") || into=
+	known release "$into" releases || table_error="this machine's release: $table_error"
+}
+
+version_matches() {
+	[ "$1" = "$2" ] || [ "${1#"$2".}" != "$1" ]
+}
