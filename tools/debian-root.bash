@@ -98,6 +98,8 @@ cause() {
 		echo "the package registry could not be reached"
 	elif grep -q " $release Release' does not have a Release file" "$log"; then
 		echo "the package registry has no release $release"
+	elif grep -q '^E: Failed to fetch .* 404 ' "$log"; then
+		echo "the package registry lacks $(sed -n 's,^E: Failed to fetch .*/\([^/ ]*\) .*,\1,p' "$log" | head -n 1)"
 	elif grep -q 'Release file for .* is expired' "$log"; then
 		echo "apt refused an expired Release file"
 	elif [ -n "$failed" ]; then
@@ -160,6 +162,7 @@ build_in() {
 			continue ;;
 		--bare-first) bare=true ;;
 		--twice) ;;
+		--rpm) packages+=(rpm) ;;
 		--with) options+=("$1") packages+=("${2/clang++/clang}"); shift ;;
 		*) break ;;
 		esac
