@@ -1,13 +1,23 @@
-# Read by cpack before it makes a package. Every time stamp in the .deb is
-# SOURCE_DATE_EPOCH from the environment or else, as Debian's own tools take
-# it, the time of the release's entry in the changelog: the same sources
-# then make the same package, wherever and whenever they are built.
-if(CPACK_GENERATOR STREQUAL "DEB" AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  execute_process(
-    COMMAND dpkg-parsechangelog -l "${CPACK_LANTERNBOX_CHANGELOG}" -S Timestamp
-    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
-  if(failed OR NOT epoch MATCHES "^[0-9]+$")
-    message(FATAL_ERROR "dpkg-parsechangelog gave no time stamp for ${CPACK_LANTERNBOX_CHANGELOG}: ${failed}")
+# Read by cpack before it makes a package.
+if(CPACK_GENERATOR STREQUAL "DEB")
+  set(CPACK_COMPONENTS_ALL runtime packaged-man deb modes)
+elseif(CPACK_GENERATOR STREQUAL "RPM")
+  set(CPACK_COMPONENTS_ALL runtime packaged-man rpm modes)
+endif()
+
+# Every time stamp in a package is SOURCE_DATE_EPOCH from the environment or
+# else, as Debian's own tools take it, the time of the release's entry in the
+# changelog: the same sources then make the same package, wherever and
+# whenever they are built.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  file(STRINGS "${CPACK_LANTERNBOX_CHANGELOG}" signature REGEX "^ -- " LIMIT_COUNT 1)
+  set(epoch)
+  if(signature MATCHES ">  (.+)$")
+    execute_process(COMMAND date -u -d "${CMAKE_MATCH_1}" +%s
+      OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+  endif()
+  if(NOT epoch MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "${CPACK_LANTERNBOX_CHANGELOG}'s first entry gives no time stamp: '${signature}'")
   endif()
   set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
 endif()
