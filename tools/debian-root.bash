@@ -131,7 +131,8 @@ step_in() {
 versions_agree() {
 	local tool found wanted pair
 	local -A table=([gcc]=${release_gcc[$release]} [cmake]=${release_cmake[$release]}
-		[glibc]=${release_glibc[$release]} [qemu]=${release_qemu[$release]})
+		[glibc]=${release_glibc[$release]} [qemu]=${release_qemu[$release]}
+		[rpm]=${release_rpm[$release]})
 	local IFS=,
 	for pair in ${release_compilers[$release]}; do
 		[ "$pair" = - ] || table[${pair%%=*}]=${pair#*=}
