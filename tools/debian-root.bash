@@ -129,7 +129,7 @@ step_in() {
 }
 
 versions_agree() {
-	local tool found wanted pair
+	local tool found wanted pair versions
 	local -A table=([gcc]=${release_gcc[$release]} [cmake]=${release_cmake[$release]}
 		[glibc]=${release_glibc[$release]} [qemu]=${release_qemu[$release]}
 		[rpm]=${release_rpm[$release]})
@@ -138,13 +138,13 @@ versions_agree() {
 		[ "$pair" = - ] || table[${pair%%=*}]=${pair#*=}
 	done
 	IFS=' '
-	found=$(sed -n 's/^version: //p' "$log")
-	[ -n "$found" ] || fail "the step names no version of its tools"
+	versions=$(sed -n 's/^version: //p' "$log")
+	[ -n "$versions" ] || fail "the step names no version of its tools"
 	while read -r tool found; do
 		wanted=${table[$tool]--}
 		[ "$wanted" != - ] || fail "$release has $tool $found, of which the table releases says nothing"
 		version_matches "$found" "$wanted" || fail "$release has $tool $found, the table releases says $wanted"
-	done <<<"$found"
+	done <<<"$versions"
 }
 
 build_in() {
