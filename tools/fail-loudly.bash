@@ -7,9 +7,11 @@
 #
 # The script sets $step as it goes (setup at first), calls fail CAUSE for a
 # failure that it finds itself and needs COMMAND:PACKAGE... for its tools,
-# and may define cleanup, which runs on every exit. A failure that fail did
-# not report (a command that failed under set -e) still ends with a line
-# naming the step and the status, below the command's own output.
+# and may define cleanup, which runs on every exit, to its end, even where a
+# command in it fails. A failure that fail did not report (a command that
+# failed under set -e) still ends with a line naming the step and the cause:
+# what the script's function explain prints, given the status, where it has
+# one, else the status, below the command's own output.
 # shellcheck shell=bash
 
 script=$1
@@ -27,10 +29,21 @@ needs() {
 	done
 }
 finish() {
-	local status=$?
+	local status=$? why
 	trap '' INT TERM
-	! declare -F cleanup >/dev/null || cleanup
-	[ "$status" = 0 ] || $said || echo "$script: $step: failed with status $status (above)" >&2
+	# Everything below runs to its end, whatever fails in it: a failed
+	# unmount must not keep the rest of cleanup, or the closing line, from
+	# running.
+	set +e
+	if [ "$status" != 0 ] && ! $said; then
+		why="failed with status $status (above)"
+		! declare -F explain >/dev/null || why=$(explain "$status")
+	fi
+	if declare -F cleanup >/dev/null && ! cleanup && [ "$status" = 0 ]; then
+		step=cleanup why="could not remove all that it made (above)" status=1
+	fi
+	[ -z "${why-}" ] || echo "$script: $step: $why" >&2
+	exit "$status"
 }
 trap finish EXIT
 trap 'echo "$script: $step: interrupted" >&2; said=true; exit 130' INT
