@@ -20,12 +20,17 @@
 #   has_c_library ARCH RELEASE   whether RELEASE has ARCH's C library: whether
 #                            ARCH's oldest release comes no later than it
 #                            (both tables read, as arch and release)
-#   machine_release VARIABLE   sets VARIABLE to this machine's release, as
-#                            /etc/os-release names it; returns 1 where the
-#                            table read as release lacks it
+#   cross_lacks ARCH         prints what this machine lacks to cross-build
+#                            ARCH and run its programs under qemu-user,
+#                            as Debian's packages, space-separated: nothing
+#                            where it lacks nothing (the table read as arch)
+#   has_libc ARCH            whether this machine has ARCH's C library
+#                            (libc6:ARCH), which a package's Depends is read
+#                            from
 #   version_matches VERSION WANTED   whether VERSION is WANTED or begins with
 #                            WANTED and a dot (10.2.1 matches 10.2)
-# shellcheck shell=bash disable=SC2154
+# The callers read table_error.
+# shellcheck shell=bash disable=SC2154,SC2034
 
 table_error=
 read_table() {
@@ -82,10 +87,15 @@ has_c_library() {
 	return 1
 }
 
-machine_release() {
-	local -n into=$1
-	into=$(. /etc/os-release && echo "${VERSION_CODENAME-}") || into=
-	known release "$into" releases || table_error="this machine's release: $table_error"
+cross_lacks() {
+	local triplet=${arch_triplet[$1]} packages=()
+	command -v "$triplet-g++" >/dev/null || packages+=("g++-$triplet")
+	command -v "${arch_qemu[$1]}" >/dev/null || packages+=(qemu-user)
+	echo "${packages[*]}"
+}
+
+has_libc() {
+	dpkg-query -W -f='${Status}' "libc6:$1" 2>/dev/null | grep -q 'ok installed$'
 }
 
 version_matches() {
