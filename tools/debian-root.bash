@@ -60,26 +60,6 @@ cleanup() {
 tmp=$(mktemp -d)
 export TMPDIR=$tmp
 
-# The registry is a snapshot: the Release files of testing and unstable name
-# a Valid-Until that has passed, which apt would refuse.
-root_options=(--aptopt='Acquire::Check-Valid-Until "false"')
-# A second architecture needs the release's own suites alone: Debian 11's
-# security suite lacks some architectures' indexes, and its C library is a
-# newer build than the release's, where every architecture's must be the
-# same. A hook's "$1" is the root, for mmdebstrap to expand.
-root_options_for() {
-	local -n into=$1
-	shift
-	into=("${root_options[@]}")
-	[ $# -gt 0 ] || return 0
-	local IFS=,
-	# shellcheck disable=SC2016
-	into+=(--architectures="$native,$*"
-		--setup-hook='sed -i "/-security/d" "$1/etc/apt/sources.list"')
-}
-# shellcheck disable=SC2016
-in_root='chroot "$1" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive bash'
-
 as_script() {
 	local function
 	for function; do
@@ -89,6 +69,37 @@ as_script() {
 		} >"$tmp/$function"
 	done
 }
+
+# shellcheck source=tools/registry.bash
+. tools/registry.bash
+# Every root updates its indexes as tools/registry.bash does, in a setup
+# hook that runs with the root's apt configuration (which mmdebstrap gives
+# hooks as MMDEBSTRAP_APT_CONFIG); mmdebstrap's own update, which fails on
+# any index that fails, is skipped. A hook's "$1" is the root,
+# for mmdebstrap to expand.
+as_script apt_update
+# The registry is a snapshot: the Release files of testing and unstable name
+# a Valid-Until that has passed, which apt would refuse. A root with a second
+# architecture has its release's own suites alone: the security suite's C
+# library may be a newer build than the release's, where every
+# architecture's must be the same.
+root_options_for() {
+	local -n into=$1
+	shift
+	into=(--aptopt='Acquire::Check-Valid-Until "false"')
+	if [ $# -gt 0 ]; then
+		local IFS=,
+		# shellcheck disable=SC2016
+		into+=(--architectures="$native,$*"
+			--setup-hook='sed -i "/-security/d" "$1/etc/apt/sources.list"')
+	fi
+	# shellcheck disable=SC2016
+	into+=(--setup-hook='APT_CONFIG=$MMDEBSTRAP_APT_CONFIG bash '"$tmp/apt_update" --skip=update)
+}
+root_options_for root_options
+# shellcheck disable=SC2016
+in_root='chroot "$1" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive bash'
+
 
 # cause: why the step whose output is in $log failed, in one phrase.
 cause() {
