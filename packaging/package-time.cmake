@@ -2,7 +2,7 @@
 if(CPACK_GENERATOR STREQUAL "DEB")
   set(CPACK_COMPONENTS_ALL runtime packaged-man deb modes)
 elseif(CPACK_GENERATOR STREQUAL "RPM")
-  set(CPACK_COMPONENTS_ALL runtime packaged-man rpm modes)
+  set(CPACK_COMPONENTS_ALL runtime packaged-man rpm zsh-site modes)
 endif()
 
 # Every time stamp in a package is SOURCE_DATE_EPOCH from the environment or
