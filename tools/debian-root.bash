@@ -208,7 +208,7 @@ build_in() {
 		--customize-hook="upload $tmp/build-in-root /usr/local/bin/build-in-root" \
 		--customize-hook="$in_root /usr/local/bin/build-in-root ${options[*]} /${tarball##*/} $*" \
 		--customize-hook="sync-out /out $out"
-	sed -n 's/^version: /  with /p; s/^suite: /  the suite for /p; s/^installed: /  installed /p; s/^twice: /  /p
+	sed -n 's/^version: /  with /p; s/^suite: /  the suite for /p; s/^installed: /  installed /p; s/^removed: /  removed /p; s/^twice: /  /p
 		s,^.*/\([^/]*\.deb: lintian-clean\),  \1,p
 		s/^[0-9]*% tests passed.*/    &/p; s/^\t *\(.*(Skipped)\)$/      \1/p' "$log"
 	step="versions in $release"
