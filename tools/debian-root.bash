@@ -31,14 +31,8 @@
 #              that has what that needs, and brings the packages out into
 #              OUT; with --no-proc, the root has no /proc mounted, as one
 #              entered by a plain chroot
-#   beside COMMAND...  runs COMMAND (a step_in, build_in or a function of
-#              them) in the background, in a process group of its own, with
-#              its own log; its output waits in a file. A root is made and
-#              used on one core at a time, mostly: two go beside each other
-#              on a 2-core machine in little more than the time of one.
-#   together   waits for all that beside started, shows each one's output
-#              in the order they were started, and fails with the closing
-#              line of the first that failed
+#   beside, together  tools/beside.bash's, for roots beside each other:
+#              beside step_in ..., beside build_in ...
 # shellcheck shell=bash disable=SC2034,SC2154
 
 [ "$(id -u)" = 0 ] || fail "needs root, for the roots' chroots and mounts"
@@ -59,24 +53,18 @@ read_table architectures arch || fail "$table_error"
 read_table releases release || fail "$table_error"
 native=$(dpkg --print-architecture)
 tmp=
-besides=()
 cleanup() {
-	# What runs beside is stopped first, and waited for while it cleans up
-	# after itself.
-	local job
-	for job in "${besides[@]}"; do
-		kill -TERM -- "-${job%% *}" 2>/dev/null
-	done
-	for job in "${besides[@]}"; do
-		while kill -0 -- "-${job%% *}" 2>/dev/null; do sleep 1; done
-	done
-	# What a step left mounted under a root, deepest first, then the roots.
 	[ -n "$tmp" ] || return 0
+	# What runs beside is stopped first; then what a step left mounted
+	# under a root, deepest first, then the roots.
+	stop_besides
 	findmnt -rno TARGET | { grep "^$tmp/" || true; } | sort -r | xargs -r umount -l
 	rm -rf --one-file-system "$tmp"
 }
 tmp=$(mktemp -d)
 export TMPDIR=$tmp
+# shellcheck source=tools/beside.bash
+. tools/beside.bash "$tmp"
 
 as_script() {
 	local function
@@ -232,40 +220,4 @@ build_in() {
 		s/^[0-9]*% tests passed.*/    &/p; s/^\t *\(.*(Skipped)\)$/      \1/p' "$log"
 	step="versions in $release"
 	versions_agree
-}
-
-beside() {
-	local out=$tmp/beside-${#besides[@]}
-	set -m
-	(
-		log=$out.log
-		"$@"
-	) >"$out" 2>&1 &
-	set +m
-	besides+=("$! $out")
-}
-together() {
-	local job status last failed=""
-	for job in "${besides[@]}"; do
-		status=0
-		wait "${job%% *}" || status=$?
-		if [ $status = 0 ]; then
-			cat "${job#* }"
-		elif [ -z "$failed" ]; then
-			failed=${job#* }
-		fi
-	done
-	besides=()
-	[ -n "$failed" ] || return 0
-	# Its closing line becomes this script's; the rest of its output goes
-	# above.
-	last=$(tail -n 1 "$failed")
-	if [[ $last = "$script: "* ]]; then
-		head -n -1 "$failed" >&2
-		echo "$last" >&2
-		said=true
-		exit 1
-	fi
-	cat "$failed" >&2
-	fail "a step that ran beside others failed (above)"
 }
