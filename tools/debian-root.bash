@@ -201,9 +201,11 @@ build_in() {
 	done
 	# Every test of another architecture runs under qemu-user.
 	[ "$*" = "$native" ] || packages+=(qemu-user)
-	local root script
-	script=$(mktemp "$tmp/build-in-root.XXXXXX")
-	tar -xOf "$tarball" --wildcards '*/packaging/build-in-root' >"$script" ||
+	# A file of its own: builds may go beside each other. ($script is the
+	# name that fail gives.)
+	local root runner
+	runner=$(mktemp "$tmp/build-in-root.XXXXXX")
+	tar -xOf "$tarball" --wildcards '*/packaging/build-in-root' >"$runner" ||
 		fail "${tarball##*/} holds no packaging/build-in-root"
 	root_options_for root "${foreign[@]}"
 	mkdir -p "$out"
@@ -212,7 +214,7 @@ build_in() {
 		mmdebstrap --variant=apt "${root[@]}" "${mounts[@]}" "$release" /dev/null \
 		--include="$(IFS=,; echo "${packages[*]}")" \
 		--customize-hook="upload $tarball /${tarball##*/}" \
-		--customize-hook="upload $script /usr/local/bin/build-in-root" \
+		--customize-hook="upload $runner /usr/local/bin/build-in-root" \
 		--customize-hook="$in_root /usr/local/bin/build-in-root ${options[*]} /${tarball##*/} $*" \
 		--customize-hook="sync-out /out $out"
 	sed -n 's/^version: /  with /p; s/^suite: /  the suite for /p; s/^installed: /  installed /p; s/^removed: /  removed /p; s/^twice: /  /p
