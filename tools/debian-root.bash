@@ -111,18 +111,10 @@ in_root='chroot "$1" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN
 cause() {
 	local failed
 	failed=$(sed -n '/The following tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \(.*\) ([A-Za-z ]*)$/\1/p' "$log")
-	if grep -Eq 'Temporary failure resolving|Could not resolve|Network is unreachable|Could not connect|Connection (failed|timed out|refused)' "$log"; then
-		echo "the package registry could not be reached"
-	elif grep -q " $release Release' does not have a Release file" "$log"; then
-		echo "the package registry has no release $release"
-	elif grep -q '^E: Failed to fetch .* 404 ' "$log"; then
-		echo "the package registry lacks $(sed -n 's,^E: Failed to fetch .*/\([^/ ]*\) .*,\1,p' "$log" | head -n 1)"
-	elif grep -q 'Release file for .* is expired' "$log"; then
-		echo "apt refused an expired Release file"
-	elif [ -n "$failed" ]; then
+	if [ -n "$failed" ]; then
 		echo "tests failed: ${failed//$'\n'/, }"
-	elif grep -q '^E: Unable to locate package ' "$log"; then
-		echo "$release has no package $(sed -n 's/^E: Unable to locate package //p' "$log" | head -n 1)"
+	elif apt_cause "$log"; then
+		:
 	elif grep -q '^FAIL: ' "$log"; then
 		sed -n 's/^FAIL: //p' "$log" | head -n 1
 	else

@@ -31,3 +31,34 @@ apt_update() {
 	rm -f "$log"
 	echo "apt-get update: these indexes failed three times, so the install decides: ${failed//$'\n'/ }"
 }
+
+#   apt_cause LOG
+#
+# prints why the apt-get run whose output is in LOG failed, in one phrase
+# that names what failed: the registry, a release, a file, a package. It
+# returns 1 where LOG holds none of these.
+apt_cause() {
+	local log=$1 found
+	if grep -Eq 'Temporary failure resolving|Could not resolve|Network is unreachable|Could not connect|Connection (failed|timed out|refused)' "$log"; then
+		echo "the package registry could not be reached"
+	elif found=$(sed -n "s/^E: The repository '.* \([^ ]*\) Release' does not have a Release file.*/\1/p" "$log") && [ -n "$found" ]; then
+		echo "the package registry has no release ${found%%$'\n'*}"
+	elif grep -q 'Release file for .* is expired' "$log"; then
+		echo "apt refused an expired Release file"
+	elif found=$(sed -n 's,^E: Failed to fetch .*/\([^/ ]*\)  *404 .*,\1,p' "$log") && [ -n "$found" ]; then
+		# An index lists a file that the registry does not serve.
+		echo "the package registry lacks ${found//$'\n'/, }"
+	elif found=$(sed -n "s/^E: Unable to locate package \(.*\)/\1/p; s/^E: Package '\(.*\)' has no installation candidate/\1/p" "$log" | sort -u) && [ -n "$found" ]; then
+		echo "the package registry has no ${found//$'\n'/, }"
+	elif found=$(sed -n 's/^ \([^ ]*\) : [A-Z][A-Za-z-]*: .*/\1/p' "$log" | sort -u) && [ -n "$found" ]; then
+		# "The following packages have unmet dependencies:", one line each,
+		# where the first few say enough.
+		local count
+		count=$(wc -l <<<"$found")
+		found=$(head -n 3 <<<"$found")
+		[ "$count" -le 3 ] || found+=$'\n'"$((count - 3)) more"
+		echo "${found//$'\n'/, } cannot be installed beside this machine's packages"
+	else
+		return 1
+	fi
+}
