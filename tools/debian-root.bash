@@ -171,7 +171,7 @@ build_in() {
 			shift
 			continue ;;
 		--bare-first) bare=true ;;
-		--twice) ;;
+		--twice | --trees) ;;
 		--rpm) packages+=(rpm) ;;
 		--with) options+=("$1") packages+=("${2/clang++/clang}"); shift ;;
 		*) break ;;
