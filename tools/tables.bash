@@ -22,8 +22,10 @@
 #                            (both tables read, as arch and release)
 #   cross_lacks ARCH         prints what this machine lacks to cross-build
 #                            ARCH and run its programs under qemu-user,
-#                            as Debian's packages, space-separated: nothing
-#                            where it lacks nothing (the table read as arch)
+#                            as Debian's packages (but the emulator, where
+#                            qemu-user has none for ARCH), space-separated:
+#                            nothing where it lacks nothing (the table read
+#                            as arch)
 #   has_libc ARCH            whether this machine has ARCH's C library
 #                            (libc6:ARCH), which a package's Depends is read
 #                            from
@@ -90,7 +92,15 @@ has_c_library() {
 cross_lacks() {
 	local triplet=${arch_triplet[$1]} packages=()
 	command -v "$triplet-g++" >/dev/null || packages+=("g++-$triplet")
-	command -v "${arch_qemu[$1]}" >/dev/null || packages+=(qemu-user)
+	# An older qemu-user may lack the emulator (Debian 11's has no
+	# qemu-loongarch64): then the emulator is what is missing.
+	if ! command -v "${arch_qemu[$1]}" >/dev/null; then
+		if dpkg-query -W -f='${Status}' qemu-user 2>/dev/null | grep -q 'ok installed$'; then
+			packages+=("${arch_qemu[$1]}")
+		else
+			packages+=(qemu-user)
+		fi
+	fi
 	echo "${packages[*]}"
 }
 
