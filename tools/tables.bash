@@ -26,6 +26,7 @@
 #                            qemu-user has none for ARCH), space-separated:
 #                            nothing where it lacks nothing (the table read
 #                            as arch)
+#   installed PACKAGE        whether dpkg has PACKAGE installed
 #   has_libc ARCH            whether this machine has ARCH's C library
 #                            (libc6:ARCH), which a package's Depends is read
 #                            from
@@ -95,7 +96,7 @@ cross_lacks() {
 	# An older qemu-user may lack the emulator (Debian 11's has no
 	# qemu-loongarch64): then the emulator is what is missing.
 	if ! command -v "${arch_qemu[$1]}" >/dev/null; then
-		if dpkg-query -W -f='${Status}' qemu-user 2>/dev/null | grep -q 'ok installed$'; then
+		if installed qemu-user; then
 			packages+=("${arch_qemu[$1]}")
 		else
 			packages+=(qemu-user)
@@ -104,8 +105,13 @@ cross_lacks() {
 	echo "${packages[*]}"
 }
 
+# installed PACKAGE: whether dpkg has PACKAGE installed.
+installed() {
+	dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed$'
+}
+
 has_libc() {
-	dpkg-query -W -f='${Status}' "libc6:$1" 2>/dev/null | grep -q 'ok installed$'
+	installed "libc6:$1"
 }
 
 version_matches() {
