@@ -1,20 +1,24 @@
 # Sourced, after tools/fail-loudly.bash, by the scripts whose steps can run
 # beside each other: a build with its tests, or a Debian root, is made and
 # used mostly on one core, so two go beside each other on a 2-core machine
-# in little more than the time of one.
+# in little more than the time of one. Bash's own jobs run them: each is a
+# function of the script, with the script's tables and temporary directory,
+# which a job runner's fresh shell would not have.
 #
 #   . tools/beside.bash DIRECTORY
 #
 # DIRECTORY is the script's own temporary directory, where the output of
 # each step waits. Gives:
-#   beside COMMAND...  runs COMMAND (a function of the script, which may
+#   beside NAME COMMAND...  runs COMMAND (a function of the script, which may
 #              call fail) in the background, in a process group of its own,
 #              with $log a file of its own; its output waits in a file
 #   together   waits for all that beside started, shows each one's output
-#              in the order they were started, and fails with the closing
-#              line of the first that failed, its own output above
-#   stop_besides  for the script's cleanup: stops what beside started, and
-#              waits while it cleans up after itself
+#              in the order they were started, and fails where any failed,
+#              naming each that failed with the cause that its own closing
+#              line gave, below its output
+#   stop_besides  for the script's cleanup: stops what beside started, waits
+#              while it cleans up after itself, and kills what has not
+#              stopped after a minute, naming it
 # shellcheck shell=bash disable=SC2034,SC2154
 
 beside_dir=$1
@@ -24,41 +28,56 @@ beside() {
 	set -m
 	(
 		log=$out.log
-		"$@"
+		"${@:2}"
 	) >"$out" 2>&1 &
 	set +m
-	besides+=("$! $out")
+	besides+=("$! $out $1")
 }
 together() {
-	local job status last failed=""
+	local job out status last causes=()
 	for job in "${besides[@]}"; do
+		read -r _ out _ <<<"$job"
 		status=0
 		wait "${job%% *}" || status=$?
 		if [ $status = 0 ]; then
-			cat "${job#* }"
-		elif [ -z "$failed" ]; then
-			failed=${job#* }
+			cat "$out"
+			continue
 		fi
+		# Its closing line names the script and the step; without one, the
+		# job's name and status say it.
+		last=$(tail -n 1 "$out")
+		if [[ $last = "$script: "* ]]; then
+			head -n -1 "$out" >&2
+		else
+			cat "$out" >&2
+			last="$script: $step: ${job#* * } failed with status $status (above)"
+		fi
+		causes+=("$last")
 	done
 	besides=()
-	[ -n "$failed" ] || return 0
-	last=$(tail -n 1 "$failed")
-	if [[ $last = "$script: "* ]]; then
-		head -n -1 "$failed" >&2
-		echo "$last" >&2
-		said=true
-		exit 1
-	fi
-	cat "$failed" >&2
-	fail "a step that ran beside others failed (above)"
+	case ${#causes[@]} in
+	0) return 0 ;;
+	1) echo "${causes[0]}" >&2 ;;
+	*)
+		last=$(printf '%s; ' "${causes[@]}")
+		echo "$script: $step: ${#causes[@]} steps beside each other failed: ${last%; }" >&2 ;;
+	esac
+	said=true
+	exit 1
 }
 stop_besides() {
-	local job
+	local job i
 	for job in "${besides[@]}"; do
 		kill -TERM -- "-${job%% *}" 2>/dev/null
 	done
 	for job in "${besides[@]}"; do
-		while kill -0 -- "-${job%% *}" 2>/dev/null; do sleep 1; done
+		for ((i = 0; i < 60; i++)); do
+			kill -0 -- "-${job%% *}" 2>/dev/null || continue 2
+			sleep 1
+		done
+		echo "$script: $step: ${job#* * } did not stop within 60 s of TERM: killed" >&2
+		kill -KILL -- "-${job%% *}" 2>/dev/null
+		wait "${job%% *}" 2>/dev/null
 	done
 	besides=()
 }

@@ -10,8 +10,15 @@
 # and may define cleanup, which runs on every exit, to its end, even where a
 # command in it fails. A failure that fail did not report (a command that
 # failed under set -e) still ends with a line naming the step and the cause:
-# what the script's function explain prints, given the status, where it has
-# one, else the status, below the command's own output.
+# where the script keeps the step's output in the file $step_log, what
+# log_cause reads there, else the status, below the command's own output.
+#
+#   log_cause LOG STATUS   prints the cause of a failure whose output is in
+#              LOG, in one phrase: the tests that failed; or the cause of a
+#              closing line of this script's own for the step; or why apt
+#              failed (apt_cause, where tools/registry.bash is sourced); or
+#              the first line "FAIL: CAUSE" of a script run in a root; or
+#              else STATUS and the last line
 # shellcheck shell=bash
 
 script=$1
@@ -28,16 +35,29 @@ needs() {
 		command -v "${tool%:*}" >/dev/null || fail "needs ${tool%:*}; install Debian's ${tool#*:} package"
 	done
 }
+log_cause() {
+	local failed last
+	failed=$(sed -n '/The following tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \(.*\) ([A-Za-z ]*)$/\1/p' "$1" | sort -u)
+	last=$(grep . "$1" | tail -n 1)
+	if [ -n "$failed" ]; then
+		echo "tests failed: ${failed//$'\n'/, }"
+	elif [[ $last = "$script: $step: "* ]]; then
+		echo "${last#"$script: $step: "}"
+	elif ! declare -F apt_cause >/dev/null || ! apt_cause "$1"; then
+		grep -m 1 '^FAIL: ' "$1" | sed 's/^FAIL: //' | grep . || echo "status $2: ${last:-its command printed nothing}"
+	fi
+}
 finish() {
 	local status=$? why
-	trap '' INT TERM
 	# Everything below runs to its end, whatever fails in it: a failed
 	# unmount must not keep the rest of cleanup, or the closing line, from
-	# running.
+	# running, nor may a reader of its output that has gone (the caller's
+	# tee, stopped with it).
+	trap '' INT TERM PIPE
 	set +e
 	if [ "$status" != 0 ] && ! $said; then
 		why="failed with status $status (above)"
-		! declare -F explain >/dev/null || why=$(explain "$status")
+		[ ! -s "${step_log-}" ] || why=$(log_cause "$step_log" "$status")
 	fi
 	if declare -F cleanup >/dev/null && ! cleanup && [ "$status" = 0 ]; then
 		step=cleanup why="could not remove all that it made (above)" status=1
