@@ -13,22 +13,18 @@
 # shellcheck shell=bash
 
 apt_update() {
-	local try log failed
-	log=$(mktemp) || return 1
+	local try output failed
+	# apt's output is kept in memory, not in a file that an interrupt
+	# between the tries would leave behind.
 	for try in 1 2 3; do
-		if "$@" apt-get update >"$log" 2>&1; then
-			rm -f "$log"
-			return 0
-		fi
+		output=$("$@" apt-get update 2>&1) && return 0
 		[ $try = 3 ] || sleep $((try * 10))
 	done
-	failed=$(sed -n 's,^[EW]: Failed to fetch [a-z+]*://[^/]*/\([^ ]*\) .*,\1,p' "$log" | sort -u)
+	failed=$(sed -n 's,^[EW]: Failed to fetch [a-z+]*://[^/]*/\([^ ]*\) .*,\1,p' <<<"$output" | sort -u)
 	if [ -z "$failed" ]; then
-		cat "$log"
-		rm -f "$log"
+		printf '%s\n' "$output"
 		return 1
 	fi
-	rm -f "$log"
 	echo "apt-get update: these indexes failed three times, so the install decides: ${failed//$'\n'/ }"
 }
 
