@@ -17,8 +17,10 @@
 #              options of a root that also has those architectures
 #   in_root    a customize hook's command that runs a bash script in the
 #              root, in a fresh machine's environment
-#   as_script FUNCTION...  writes each function to $tmp/FUNCTION, a script
-#              that runs it with the script's arguments
+#   as_script FUNCTION [HELPER...]  writes FUNCTION, with the HELPERs that
+#              it calls, to $tmp/FUNCTION: a script that runs FUNCTION with
+#              its arguments, under set -euo pipefail, where fail ends it
+#              with a line "FAIL: CAUSE", which step_in names
 #   step_in NAME TEXT COMMAND...  runs the step NAME, its output kept in a
 #              log; on success prints "$release: TEXT", on failure the
 #              failed rows' reasons, the end of the log, and the closing
@@ -67,13 +69,12 @@ export TMPDIR=$tmp
 . tools/beside.bash "$tmp"
 
 as_script() {
-	local function
-	for function; do
-		{
-			declare -f "$function"
-			echo "$function \"\$@\""
-		} >"$tmp/$function"
-	done
+	{
+		echo 'set -euo pipefail'
+		echo 'fail() { echo "FAIL: $*"; exit 1; }'
+		declare -f "$@"
+		echo "$1 \"\$@\""
+	} >"$tmp/$1"
 }
 
 # shellcheck source=tools/registry.bash
@@ -107,41 +108,24 @@ root_options_for root_options
 in_root='chroot "$1" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive bash'
 
 
-# cause: why the step whose output is in $log failed, in one phrase.
-cause() {
-	local failed
-	failed=$(sed -n '/The following tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \(.*\) ([A-Za-z ]*)$/\1/p' "$log")
-	if [ -n "$failed" ]; then
-		echo "tests failed: ${failed//$'\n'/, }"
-	elif apt_cause "$log"; then
-		:
-	elif grep -q '^FAIL: ' "$log"; then
-		sed -n 's/^FAIL: //p' "$log" | head -n 1
-	else
-		echo "its command failed; the end of its log is above"
-	fi
-}
-
 log=$tmp/log
 step_in() {
 	step=$1
-	if "${@:3}" >"$log" 2>&1; then
-		echo "$release: $2"
-		return
-	fi
+	"${@:3}" >"$log" 2>&1 && { echo "$release: $2"; return; }
+	local status=$?
 	{
 		grep -E -A 8 '^FAIL' "$log" | head -n 80
 		echo "--- the end of the step's log:"
 		tail -n 40 "$log"
 	} >&2 || true
-	fail "$(cause)"
+	fail "$(log_cause "$log" $status)"
 }
 
 versions_agree() {
 	local tool found wanted pair versions
 	local -A table=([gcc]=${release_gcc[$release]} [cmake]=${release_cmake[$release]}
 		[glibc]=${release_glibc[$release]} [qemu]=${release_qemu[$release]}
-		[rpm]=${release_rpm[$release]})
+		[rpm]=${release_rpm[$release]} [buildah]=${release_buildah[$release]})
 	local IFS=,
 	for pair in ${release_compilers[$release]}; do
 		[ "$pair" = - ] || table[${pair%%=*}]=${pair#*=}
@@ -152,7 +136,9 @@ versions_agree() {
 	while read -r tool found; do
 		wanted=${table[$tool]--}
 		[ "$wanted" != - ] || fail "$release has $tool $found, of which the table releases says nothing"
-		version_matches "$found" "$wanted" || fail "$release has $tool $found, the table releases says $wanted"
+		# 10.2.1 matches 10.2.
+		[ "$found" = "$wanted" ] || [ "${found#"$wanted".}" != "$found" ] ||
+			fail "$release has $tool $found, the table releases says $wanted"
 	done <<<"$versions"
 }
 
@@ -160,8 +146,14 @@ build_in() {
 	release=$1
 	local tarball=$2 out=$3
 	shift 3
-	local options=() packages=(cmake g++ make binutils dpkg-dev file) foreign=() bare=false arch
-	local mounts=()
+	# The root holds what the README names for building and packing, and
+	# what the rows that skip without it need, unless --bare-first leaves
+	# that for build-in-root to install after the first run of the suite.
+	local options=() packages=() foreign=() arch mounts=()
+	local extras=locales,libc-l10n,mandoc,man-db,zsh,fish,tmux
+	# shellcheck disable=SC2016 # backticks of markdown
+	read -ra packages <<<"$(sed -n 's/.*`sudo apt-get install \([^`]*\)`.*/\1/p' README.md | tr '\n' ' ')"
+	[ ${#packages[@]} -gt 0 ] || fail "README.md names no package to install with sudo apt-get install"
 	while [ $# -gt 0 ]; do
 		case $1 in
 		--no-proc)
@@ -170,17 +162,15 @@ build_in() {
 				--customize-hook='[ ! -e "$1/proc/self" ] || { echo "FAIL: the root has /proc"; exit 1; }')
 			shift
 			continue ;;
-		--bare-first) bare=true ;;
-		--twice | --trees) ;;
-		--rpm) packages+=(rpm) ;;
-		--with) options+=("$1") packages+=("${2/clang++/clang}"); shift ;;
+		--bare-first) options+=("$1" "$extras") extras= ;;
+		--twice | --trees) options+=("$1") ;;
+		--rpm) options+=("$1") packages+=(rpm) ;;
+		--with) options+=("$1" "$2") packages+=("${2/clang++/clang}"); shift ;;
 		*) break ;;
 		esac
-		options+=("$1")
 		shift
 	done
-	# The rows that need more than building does skip without these.
-	$bare || packages+=(locales libc-l10n mandoc man-db)
+	[ -z "$extras" ] || packages+=("$extras")
 	for arch; do
 		known arch "$arch" architectures || fail "$table_error"
 		[ "$arch" != "$native" ] || continue

@@ -27,11 +27,10 @@
 #                            nothing where it lacks nothing (the table read
 #                            as arch)
 #   installed PACKAGE        whether dpkg has PACKAGE installed
-#   has_libc ARCH            whether this machine has ARCH's C library
-#                            (libc6:ARCH), which a package's Depends is read
-#                            from
-#   version_matches VERSION WANTED   whether VERSION is WANTED or begins with
-#                            WANTED and a dot (10.2.1 matches 10.2)
+#   readme_block TEXT [DOCUMENT]  prints the fenced block of commands that
+#                            holds TEXT, the first such, in DOCUMENT (the
+#                            README unless named), for a script to run as
+#                            written there; nothing where none does
 # The callers read table_error.
 # shellcheck shell=bash disable=SC2154,SC2034
 
@@ -73,10 +72,7 @@ read_table() {
 
 known() {
 	local -n keys=$1_names
-	local key
-	for key in "${keys[@]}"; do
-		[ "$key" != "$2" ] || return 0
-	done
+	[[ " ${keys[*]} " != *" $2 "* ]] || return 0
 	table_error="$3 has no row for '$2'"
 	return 1
 }
@@ -110,10 +106,12 @@ installed() {
 	dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed$'
 }
 
-has_libc() {
-	installed "libc6:$1"
-}
 
 version_matches() {
 	[ "$1" = "$2" ] || [ "${1#"$2".}" != "$1" ]
+}
+
+readme_block() {
+	awk -v text="$1" '/^ *```/ { if (inside && found) { printf "%s", block; exit } inside = !inside; block = ""; next }
+		inside { block = block $0 "\n"; if (index($0, text)) found = 1 }' "${2-README.md}"
 }
