@@ -160,6 +160,8 @@ build_in() {
 			# shellcheck disable=SC2016
 			mounts=(--skip=chroot/mount/proc
 				--customize-hook='[ ! -e "$1/proc/self" ] || { echo "FAIL: the root has /proc"; exit 1; }')
+			# build-in-root mounts /proc for the scripts of what it installs.
+			packages+=(mount)
 			shift
 			continue ;;
 		--bare-first) options+=("$1" "$extras") extras= ;;
@@ -172,7 +174,6 @@ build_in() {
 	done
 	[ -z "$extras" ] || packages+=("$extras")
 	for arch; do
-		known arch "$arch" architectures || fail "$table_error"
 		[ "$arch" != "$native" ] || continue
 		packages+=("g++-${arch_triplet[$arch]}")
 		# Where the release has no C library of the architecture,
