@@ -24,6 +24,7 @@
 beside_dir=$1
 besides=()
 beside() {
+	[ $# -ge 2 ] || fail "beside ${1-} names no command to run"
 	local out=$beside_dir/beside-${#besides[@]}
 	set -m
 	(

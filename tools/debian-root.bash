@@ -150,7 +150,7 @@ build_in() {
 	# what the rows that skip without it need, unless --bare-first leaves
 	# that for build-in-root to install after the first run of the suite.
 	local options=() packages=() foreign=() arch mounts=()
-	local extras=locales,libc-l10n,mandoc,man-db,zsh,fish,tmux
+	local extras=locales,libc-l10n,mandoc,man-db,zsh,fish,tmux,gpg,openssh-client,skopeo,rpm
 	# shellcheck disable=SC2016 # backticks of markdown
 	read -ra packages <<<"$(sed -n 's/.*`sudo apt-get install \([^`]*\)`.*/\1/p' README.md | tr '\n' ' ')"
 	[ ${#packages[@]} -gt 0 ] || fail "README.md names no package to install with sudo apt-get install"

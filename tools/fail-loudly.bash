@@ -5,8 +5,9 @@
 #
 #   . tools/fail-loudly.bash NAME
 #
-# The script sets $step as it goes (setup at first), calls fail CAUSE for a
-# failure that it finds itself and needs COMMAND:PACKAGE... for its tools,
+# The script sets $step as it goes (setup at first), and $step_started to
+# $SECONDS where it times the step, so that its closing line says how long
+# the step ran; it calls fail CAUSE for a failure that it finds itself and needs COMMAND:PACKAGE... for its tools,
 # and may define cleanup, which runs on every exit, to its end, even where a
 # command in it fails. A failure that fail did not report (a command that
 # failed under set -e) still ends with a line naming the step and the cause:
@@ -23,9 +24,14 @@
 
 script=$1
 step=setup
+step_started=
 said=false
+# closing CAUSE: the closing line, with the step's time where it is timed.
+closing() {
+	echo "$script: $step: $*${step_started:+ (after $((SECONDS - step_started)) s)}" >&2
+}
 fail() {
-	echo "$script: $step: $*" >&2
+	closing "$*"
 	said=true
 	exit 1
 }
@@ -62,9 +68,9 @@ finish() {
 	if declare -F cleanup >/dev/null && ! cleanup && [ "$status" = 0 ]; then
 		step=cleanup why="could not remove all that it made (above)" status=1
 	fi
-	[ -z "${why-}" ] || echo "$script: $step: $why" >&2
+	[ -z "${why-}" ] || closing "$why"
 	exit "$status"
 }
 trap finish EXIT
-trap 'echo "$script: $step: interrupted" >&2; said=true; exit 130' INT
-trap 'echo "$script: $step: terminated" >&2; said=true; exit 143' TERM
+trap 'closing interrupted; said=true; exit 130' INT
+trap 'closing terminated; said=true; exit 143' TERM
