@@ -1,11 +1,13 @@
-// Built with this build's flags alone, none of the program's hardening: it
-// shows whether this compiler, C library and optimisation level can fortify
-// fprintf in C++ at all, so that the executable's check expects exactly that.
-#ifdef __OPTIMIZE__
-#undef _FORTIFY_SOURCE
-#define _FORTIFY_SOURCE 2
-#endif
+// Built with the executable's own compile options and definitions: whether
+// they ask for fortification shows in a section of the probe's own, which
+// the preprocessor leaves only then, and whether this compiler and C library
+// then give it, in the checked fprintf among its dynamic symbols. The build
+// also asks the toolchain with it, built with fortification asked for.
 #include <cstdio>
+
+#if defined __OPTIMIZE__ && _FORTIFY_SOURCE > 0
+__attribute__((used, section(".lanternbox.fortify-asked"))) static const char asked[] = "";
+#endif
 
 int main(int argc, char *argv[])
 {
