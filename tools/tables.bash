@@ -27,6 +27,10 @@
 #                            nothing where it lacks nothing (the table read
 #                            as arch)
 #   installed PACKAGE        whether dpkg has PACKAGE installed
+#   package_files COLUMN [DOCUMENT]  prints the files that INSTALL.md's
+#                            table of what the packages hold (its first
+#                            column headed file) gives the package of
+#                            COLUMN (.deb, RPM), one a line, sorted
 #   readme_block TEXT [DOCUMENT]  prints the fenced block of commands that
 #                            holds TEXT, the first such, in DOCUMENT (the
 #                            README unless named), for a script to run as
@@ -109,6 +113,14 @@ installed() {
 
 version_matches() {
 	[ "$1" = "$2" ] || [ "${1#"$2".}" != "$1" ]
+}
+
+package_files() {
+	awk -F '|' -v column="$1" '
+		function cell(i) { c = $i; gsub(/[ `]/, "", c); return c }
+		/^\| *file *\|/ { for (i = 2; i < NF; i++) if (cell(i) == column) at = i; next }
+		at && /^\|/ && cell(at) == "yes" { print cell(2) }
+		at && !/^\|/ { at = 0 }' "${2-INSTALL.md}" | LC_ALL=C sort
 }
 
 readme_block() {
