@@ -48,7 +48,8 @@ log_cause() {
 	if [ -n "$failed" ]; then
 		echo "tests failed: ${failed//$'\n'/, }"
 	elif [[ $last = "$script: $step: "* ]]; then
-		echo "${last#"$script: $step: "}"
+		last=${last#"$script: $step: "}
+		echo "${last% (after [0-9]* s)}"
 	elif ! declare -F apt_cause >/dev/null || ! apt_cause "$1"; then
 		grep -m 1 '^FAIL: ' "$1" | sed 's/^FAIL: //' | grep . || echo "status $2: ${last:-its command printed nothing}"
 	fi
